@@ -20,5 +20,10 @@ QString TrimText(const QString& text);
 // remainder is not null it receives what is left after the 31st cut.
 ElementRecord SplitRow(const QString& row, QString* remainder = nullptr);
 
+// True when SplitRow keeps every field of row that holds more than blanks:
+// no such field lies past slot 30, past a 150-character cut, or after the
+// row's last comma. Shipped and rewritten model rows always fit.
+bool RowFitsRecord(const QString& row);
+
 // Each slot trimmed and followed by ",": exactly 31 commas.
 QString JoinRow(const ElementRecord& record);

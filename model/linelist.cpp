@@ -42,13 +42,26 @@ QStringList splitLines(const QString& text)
 
 }  // namespace
 
+// Both conversions first treat the text as Latin-1, which the compiler turns
+// into wide vector code, and only then look up the few characters of the
+// bytes 0x80-0x9F; the model is written on every store.
+
 QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(char16_t(b));
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype size = bytes.size();
+    bool highControls = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        out[i] = in[i];
+        highControls |= (in[i] & 0xE0) == 0x80;
+    }
+    if (highControls) {
+        for (qsizetype i = 0; i < size; ++i) {
+            if ((in[i] & 0xE0) == 0x80)
+                out[i] = kHighControls[in[i] - 0x80];
+        }
     }
     return text;
 }
@@ -57,20 +70,27 @@ QByteArray encodeWindows1252(QStringView text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char* out = bytes.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        char byte = '?';
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            byte = char(c);
-        } else {
-            for (int k = 0; k < 32; ++k) {
-                if (kHighControls[k] == c) {
-                    byte = char(0x80 + k);
-                    break;
-                }
+    const char16_t* in = text.utf16();
+    const qsizetype size = text.size();
+    bool special = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = in[i];
+        out[i] = char(c);
+        special |= (c > 0xFF) | ((c & 0xFFE0) == 0x80);
+    }
+    if (!special)
+        return bytes;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = in[i];
+        if (c <= 0xFF && (c & 0xFFE0) != 0x80)
+            continue;
+        out[i] = '?';
+        for (int k = 0; k < 32; ++k) {
+            if (kHighControls[k] == c) {
+                out[i] = char(0x80 + k);
+                break;
             }
         }
-        out[i] = byte;
     }
     return bytes;
 }
@@ -79,17 +99,21 @@ LineList LineList::fromBytes(const QByteArray& bytes)
 {
     LineList list;
     QString text;
+    // The mark is cut off here; the decoders must keep a second one as text.
+    constexpr auto keepMarks = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+    auto decode = [&](QStringConverter::Encoding encoding, qsizetype markSize) {
+        QStringDecoder decoder(encoding, keepMarks);
+        return QString(decoder(QByteArrayView(bytes).sliced(markSize)));
+    };
     if (bytes.startsWith(kUtf8Mark)) {
         list.encoding_ = TextEncoding::Utf8;
-        text = QString::fromUtf8(QByteArrayView(bytes).sliced(3));
+        text = decode(QStringConverter::Utf8, kUtf8Mark.size());
     } else if (bytes.startsWith(kUtf16LEMark)) {
         list.encoding_ = TextEncoding::Utf16LE;
-        QStringDecoder decoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless);
-        text = decoder(QByteArrayView(bytes).sliced(2));
+        text = decode(QStringConverter::Utf16LE, kUtf16LEMark.size());
     } else if (bytes.startsWith(kUtf16BEMark)) {
         list.encoding_ = TextEncoding::Utf16BE;
-        QStringDecoder decoder(QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
-        text = decoder(QByteArrayView(bytes).sliced(2));
+        text = decode(QStringConverter::Utf16BE, kUtf16BEMark.size());
     } else {
         list.encoding_ = TextEncoding::Windows1252;
         text = decodeWindows1252(bytes);

@@ -21,15 +21,22 @@ QString DiskFiles::resolve(const QString& path)
     if (info.exists())
         return path;
     QDir folder = info.absoluteDir();
-    if (!folder.exists())
-        return path;
+    bool resolvedParent = false;
+    if (!folder.exists()) {
+        // The folders above match without regard to letter case too ("model/").
+        const QString resolvedFolder = resolve(info.absolutePath());
+        if (!QFileInfo(resolvedFolder).isDir())
+            return path;
+        folder.setPath(resolvedFolder);
+        resolvedParent = true;
+    }
     const QString wanted = info.fileName();
     const QStringList entries = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
             return folder.filePath(entry);
     }
-    return path;
+    return resolvedParent ? folder.filePath(wanted) : path;
 }
 
 bool DiskFiles::exists(const QString& path) const
@@ -94,5 +101,5 @@ bool DiskFiles::move(const QString& from, const QString& to)
     const QString source = resolve(from);
     if (!exists(source) || QFileInfo::exists(resolve(to)))
         return false;
-    return QFile::rename(source, to);
+    return QFile::rename(source, resolve(to));
 }
