@@ -1,12 +1,18 @@
+#include "linuxhost.h"
+#include "mainwindow.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("MAV Edit"));
-    window.setFixedSize(949, 579);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("MAV Edit"));
+    LinuxHost host;
+    TMain Main(host);
+    if (Main.endRequested()) {
+        host.EndProcess();
+        return 0;
+    }
+    Main.show();
     return app.exec();
 }

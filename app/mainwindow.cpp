@@ -1,1 +1,79 @@
-// placeholder, replaced by the real implementation
+#include "mainwindow.h"
+
+#include "elementeditor.h"
+#include "host.h"
+#include "modeltree.h"
+#include "startup.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+TMain::TMain(Host& host, QWidget* parent) : QWidget(parent), host_(host)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("MAV Edit"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(949, 579);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    applyFonts(QStringLiteral("Formal436 BT"), 10);
+
+    ui_ = buildMainLayout(this);
+    editor_ = new ElementEditor(state_, ui_, host_, this);
+    FormCreate();
+}
+
+TMain::~TMain() = default;
+
+void TMain::FormCreate()
+{
+    const StartupResult result = ::FormCreate(host_, state_);
+    if (result.endProcess) {
+        endRequested_ = true;
+        return;
+    }
+    applyFonts(result.font.family, result.font.pointSize);
+    if (!result.complete) {
+        // The header says what went wrong; commands stay harmless, since
+        // nothing is written from a list that was never loaded.
+        ui_.ObjektnameLabel->setText(QStringLiteral("Start unvollständig"));
+        ui_.ElementMessage->setText(result.error);
+        ui_.ElementMessage->show();
+        return;
+    }
+    if (!state_.Model.LayoutIsSound()) {
+        host_.ShowMessage(state_.Model.LayoutProblem()
+                              + QStringLiteral("\nDie Einträge können angesehen, aber nicht gespeichert werden."),
+                          QStringLiteral("MAV Edit"), MessageKind::Error);
+    }
+    if (editor_->BuildTree())
+        editor_->SelectFirstNode();
+}
+
+void TMain::applyFonts(const QString& family, int pointSize)
+{
+    setFont(QFont(family, pointSize));
+    if (ui_.ModellTree) {
+        ui_.ModellTree->setFont(QFont(family, 11));
+        QFont header(family, 12);
+        header.setBold(true);
+        ui_.ObjektnameLabel->setFont(header);
+    }
+}
+
+void TMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}

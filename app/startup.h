@@ -22,4 +22,9 @@ struct StartupResult {
 // the three line lists, backup and seeding of the model folder, manual and
 // font. Shows its messages through host. The tree build and the first
 // selection are left to the window.
+// A failed check (no rights; no registered path, one the host cannot map, or
+// no "Emperor.exe" there) shows its message, calls host.EndProcess() and sets
+// endProcess. An error of a later step shows one box with the error's own
+// message, sets error and state.StartupProblem and skips the remaining steps;
+// state's loaded flags tell which lists were loaded.
 StartupResult FormCreate(Host& host, EditorState& state);
