@@ -1,1 +1,92 @@
-# resources of pictures
+# The window's pictures, addressed as ":/pictures/<name>.png". They are drawn by
+# the generator in tools/pictures; run it again after changing a drawing.
+set(_picture_names
+  icon-16.png
+  icon-24.png
+  icon-32.png
+  icon-48.png
+  icon-256.png
+  NoSelectImage.png
+  Image1.png
+  Image2.png
+  Image3.png
+  marker.png
+  status-0.png
+  status-1.png
+  status-2.png
+  status-3.png
+  building-00.png
+  building-01.png
+  building-02.png
+  building-03.png
+  building-04.png
+  building-05.png
+  building-06.png
+  building-07.png
+  building-08.png
+  building-09.png
+  building-10.png
+  building-11.png
+  building-12.png
+  building-13.png
+  building-14.png
+  building-15.png
+  building-16.png
+  building-17.png
+  building-18.png
+  building-19.png
+  building-20.png
+  building-21.png
+  building-22.png
+  building-23.png
+  building-24.png
+  building-25.png
+  building-26.png
+  building-27.png
+  building-28.png
+  building-29.png
+  building-30.png
+  building-31.png
+  building-32.png
+  building-33.png
+  building-34.png
+  building-35.png
+  building-36.png
+  building-37.png
+  building-38.png
+  building-39.png
+  building-40.png
+  building-41.png
+  building-42.png
+  building-43.png
+  building-44.png
+  building-45.png
+  building-46.png
+  building-47.png
+  building-48.png
+  building-49.png
+  building-50.png
+  building-51.png
+  building-52.png
+  building-53.png
+  building-54.png
+  building-55.png
+  building-56.png
+  building-57.png
+  building-58.png
+  building-59.png
+  building-60.png
+  building-61.png
+  building-62.png
+  building-63.png
+  building-64.png
+  building-65.png
+  building-66.png
+  building-67.png
+)
+list(TRANSFORM _picture_names PREPEND "${CMAKE_CURRENT_LIST_DIR}/" OUTPUT_VARIABLE _picture_files)
+qt_add_resources(mav_resources "pictures"
+  PREFIX "/pictures"
+  BASE "${CMAKE_CURRENT_LIST_DIR}"
+  FILES ${_picture_files}
+)

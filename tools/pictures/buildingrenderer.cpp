@@ -558,7 +558,7 @@ QImage renderBuilding(const BuildingPicture &picture)
     {
         QPainter p(&big);
         p.scale(kSupersample, kSupersample);
-        IsoPainter iso(p, QPointF(36.5, 25), 3.25);
+        IsoPainter iso(p, QPointF(36.5, 27.5), 3.5);
         drawGround(p, iso);
         drawParts(iso, picture.parts);
     }

@@ -31,7 +31,7 @@ inline const QColor bronze{168, 120, 56};
 inline const QColor gold{236, 190, 60};
 inline const QColor iron{80, 84, 92};
 
-inline const QColor water{62, 126, 176};
+inline const QColor waterBlue{62, 126, 176};
 inline const QColor leaf{72, 130, 54};
 inline const QColor leafDark{44, 96, 40};
 inline const QColor blossomPink{240, 160, 190};
@@ -40,8 +40,8 @@ inline const QColor wheat{216, 186, 84};
 inline const QColor soil{108, 72, 42};
 
 inline const QColor banner{196, 30, 30};
-inline const QColor fire{250, 150, 30};
-inline const QColor smoke{200, 200, 200, 170};
+inline const QColor flame{250, 150, 30};
+inline const QColor smokeGrey{200, 200, 200, 170};
 inline const QColor maroon{128, 0, 0};
 
 }  // namespace palette
