@@ -11,6 +11,7 @@ jobs="$(nproc)"
 
 bash scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
+bash scripts/package-test.sh build
 
 if [ "${MAV_SKIP_SANITIZERS:-0}" != "1" ]; then
   bash scripts/build.sh build-asan -DMAV_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
