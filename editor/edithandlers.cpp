@@ -2,6 +2,7 @@
 // change only the controls; nothing is written to the model file here.
 #include "elementeditor.h"
 
+#include "asciicase.h"
 #include "editorstate.h"
 
 #include <QLineEdit>
@@ -19,19 +20,7 @@ QString stemOf(const QPushButton* resetButton)
 
 bool sameControlName(const QString& a, const QString& b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a[i].unicode();
-        char16_t y = b[i].unicode();
-        if (x >= u'a' && x <= u'z')
-            x = char16_t(x - u'a' + u'A');
-        if (y >= u'a' && y <= u'z')
-            y = char16_t(y - u'a' + u'A');
-        if (x != y)
-            return false;
-    }
-    return true;
+    return EqualIgnoringAsciiCase(a, b);
 }
 
 QWidget* ElementEditor::findControl(const QString& name) const

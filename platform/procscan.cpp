@@ -1,5 +1,7 @@
 #include "procscan.h"
 
+#include "asciicase.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -62,19 +64,7 @@ QString ProcScan::FileNamePart(const QString& name)
 
 bool ProcScan::SameExecutableName(const QString& a, const QString& b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a[i].unicode();
-        char16_t y = b[i].unicode();
-        if (x >= u'a' && x <= u'z')
-            x -= 32;
-        if (y >= u'a' && y <= u'z')
-            y -= 32;
-        if (x != y)
-            return false;
-    }
-    return true;
+    return EqualIgnoringAsciiCase(a, b);
 }
 
 bool ProcScan::IsProcessRunning(const QString& exeName) const
