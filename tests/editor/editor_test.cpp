@@ -61,8 +61,9 @@ TEST_F(EditorTest, TypicalRequestStoresTheNewWorkerCount)
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(after[200], QStringLiteral("193,Bauernhaus,{,50,-3,1,1,3,30,0,0,0,0,0,250,3,},,,,,,,,,,,,,,,"));
     for (int i = 0; i < after.size(); ++i) {
-        if (i != 200)
+        if (i != 200) {
             EXPECT_EQ(after[i], before[i]) << "line " << i;
+        }
     }
     EXPECT_FALSE(state().IsDirty);
     EXPECT_TRUE(markerShown("ArbeiterPng"));
@@ -127,7 +128,7 @@ TEST_F(EditorTest, NumericEditsRefuseEverythingButDigits)
 {
     start();
     clickNode(QStringLiteral("Bauernhaus"));
-    for (const QString name : {QStringLiteral("BaukostenEdit"), QStringLiteral("ArbeiterEdit")}) {
+    for (const QString& name : {QStringLiteral("BaukostenEdit"), QStringLiteral("ArbeiterEdit")}) {
         typeInto(name, QStringLiteral("1a,2-"));
         EXPECT_EQ(editText(name), QStringLiteral("12")) << name.toStdString();
     }
@@ -196,8 +197,9 @@ TEST_F(EditorTest, PerRowResetsFindControlsWhoseNamesDifferInCase)
                                      ? qobject_cast<QLineEdit*>(valueControl)->text()
                                      : qobject_cast<QAbstractButton*>(valueControl)->text();
         EXPECT_EQ(restored, caption(button)) << value.toStdString();
-        if (auto* toggle = qobject_cast<QAbstractButton*>(valueControl); toggle && !qobject_cast<QLineEdit*>(valueControl))
+        if (auto* toggle = qobject_cast<QAbstractButton*>(valueControl); toggle && !qobject_cast<QLineEdit*>(valueControl)) {
             EXPECT_EQ(toggle->isChecked(), restored == QStringLiteral("ja"));
+        }
     }
     EXPECT_FALSE(state().AnyValueChanged);
     EXPECT_TRUE(state().IsDirty);
