@@ -9,9 +9,22 @@
 // when the item is missing, so a lost picture never breaks the layout.
 QPixmap loadPicture(const QString& name, QSize size);
 
+// The 68 building pictures of 73 x 73 (0 and 1 the same). A picture is
+// decoded when it is first shown, which keeps the start-up short.
+class BuildingPictures {
+public:
+    static constexpr int kCount = 68;
+    int size() const { return kCount; }
+    // The picture, or an empty one outside 0 .. size() - 1.
+    QPixmap at(int index) const;
+
+private:
+    mutable QList<QPixmap> decoded_ = QList<QPixmap>(kCount);
+};
+
 // The window's two image lists.
 struct ImageLists {
-    QList<QPixmap> BuildingsImageList;  // 68 pictures of 73 x 73; 0 and 1 are the same
+    BuildingPictures BuildingsImageList;
     QList<QIcon> ChangeStatusImage;     // green, red, red, blue ball, 16 x 16
 };
 
