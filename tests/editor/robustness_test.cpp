@@ -134,8 +134,9 @@ protected:
         const int row = FindElementRow(before, caption);
         const int partner = code >= 100 ? FindPartnerRow(before, code) : -1;
         for (int i = 0; i < after.count(); ++i) {
-            if (i != row && i != partner)
+            if (i != row && i != partner) {
                 ASSERT_EQ(after.at(i), before.at(i)) << caption.toStdString() << " changed line " << i;
+            }
         }
     }
 };
