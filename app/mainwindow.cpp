@@ -37,12 +37,16 @@ void TMain::FormCreate()
         return;
     }
     applyFonts(result.font.family, result.font.pointSize);
+    // The window opens with no element shown, whatever follows.
+    ui_.Panel1->hide();
+    ui_.Panel2->hide();
     if (!result.complete) {
         // The header says what went wrong; commands stay harmless, since
         // nothing is written from a list that was never loaded.
         ui_.ObjektnameLabel->setText(QStringLiteral("Start unvollständig"));
         ui_.ElementMessage->setText(result.error);
         ui_.ElementMessage->show();
+        ui_.ElementMessage->raise();
         return;
     }
     if (!state_.Model.LayoutIsSound()) {

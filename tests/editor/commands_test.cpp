@@ -150,6 +150,8 @@ TEST_F(CommandsTest, IncompleteStartUpLeavesCommandsHarmless)
     start();
     ASSERT_FALSE(host.messages.isEmpty());
     EXPECT_FALSE(state().ModelLoaded);
+    EXPECT_FALSE(shown("Panel1"));
+    EXPECT_TRUE(shown("ElementMessage"));
     host.answers = {MessageAnswer::Ok};
     click(QStringLiteral("CompleteReset"));
     click(QStringLiteral("Speichern"));
