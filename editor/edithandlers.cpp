@@ -8,16 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-// The stem of a reset button's name: the name without its suffix "Btn".
-QString stemOf(const QPushButton* resetButton)
-{
-    return resetButton->objectName().chopped(3);
-}
-
-}  // namespace
-
 bool sameControlName(const QString& a, const QString& b)
 {
     return EqualIgnoringAsciiCase(a, b);
@@ -56,24 +46,32 @@ void ElementEditor::AccessToggleClick(QPushButton* toggle)
 void ElementEditor::ResetSingleValue(QPushButton* resetButton)
 {
     state_.IsDirty = true;
-    const QString stem = stemOf(resetButton);
-    auto* button = qobject_cast<QPushButton*>(findControl(stem + QStringLiteral("Btn")));
-    auto* edit = qobject_cast<QLineEdit*>(findControl(stem + QStringLiteral("Edit")));
-    if (button && edit)
-        edit->setText(button->text());
+    QString pristine;
+    if (auto* edit = qobject_cast<QLineEdit*>(findRowValueControl(resetButton, &pristine)))
+        edit->setText(pristine);
     RefreshChangeState();
 }
 
 void ElementEditor::ResetSingleSpeedButtonValue(QPushButton* resetButton)
 {
     state_.IsDirty = true;
-    const QString stem = stemOf(resetButton);
-    auto* button = qobject_cast<QPushButton*>(findControl(stem + QStringLiteral("Btn")));
-    auto* toggle = qobject_cast<QPushButton*>(findControl(stem + QStringLiteral("Edit")));
-    if (button && toggle) {
-        const bool set = button->text() == QStringLiteral("ja");
+    QString pristine;
+    if (auto* toggle = qobject_cast<QPushButton*>(findRowValueControl(resetButton, &pristine))) {
+        const bool set = pristine == QStringLiteral("ja");
         toggle->setChecked(set);
         toggle->setText(set ? QStringLiteral("ja") : QStringLiteral("nein"));
     }
     RefreshChangeState();
+}
+
+QWidget* ElementEditor::findRowValueControl(const QPushButton* resetButton, QString* pristine) const
+{
+    // The stem is the reset button's name without its suffix "Btn"; both
+    // controls are found by name, as the window's names differ in letter case.
+    const QString stem = resetButton->objectName().chopped(3);
+    auto* button = qobject_cast<QPushButton*>(findControl(stem + QStringLiteral("Btn")));
+    if (!button)
+        return nullptr;
+    *pristine = button->text();
+    return findControl(stem + QStringLiteral("Edit"));
 }

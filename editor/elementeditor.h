@@ -65,6 +65,9 @@ private:
     // German reason why elements cannot be stored now, or empty text.
     QString storeBlocker() const;
     QString selectedCaption() const;
+    // The value control of the reset button's row, and in *pristine the
+    // button's caption; nullptr when the row's controls are not found.
+    QWidget* findRowValueControl(const QPushButton* resetButton, QString* pristine) const;
     bool statusUpdatesPossible() const;
 
     EditorState& state_;

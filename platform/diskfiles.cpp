@@ -77,23 +77,14 @@ bool DiskFiles::write(const QString& path, const QByteArray& bytes, QString* err
     // leaves a truncated model file behind.
     QSaveFile file(target);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written) {
         setError(error, QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         file.cancelWriting();
-        return false;
     }
-    if (!file.commit()) {
-        setError(error, QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return false;
-    }
-    return true;
+    return written;
 }
 
 bool DiskFiles::move(const QString& from, const QString& to)
