@@ -3,26 +3,47 @@
 #include "elementeditor.h"
 #include "host.h"
 #include "modeltree.h"
+#include "picturedecoder.h"
 #include "startup.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 
+namespace {
+
+constexpr int kIconSizes[] = {16, 24, 32, 48, 256};
+
+QString iconPictureName(int size)
+{
+    return QStringLiteral("icon-%1.png").arg(size);
+}
+
+QStringList windowPictureNames()
+{
+    QStringList names = layoutPictureNames();
+    for (int size : kIconSizes)
+        names.append(iconPictureName(size));
+    return names;
+}
+
+}  // namespace
+
 TMain::TMain(Host& host, QWidget* parent) : QWidget(parent), host_(host)
 {
+    PictureDecoder pictures(windowPictureNames());
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("MAV Edit"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(949, 579);
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 256})
-        icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
     applyFonts(QStringLiteral("Formal436 BT"), 10);
 
-    ui_ = buildMainLayout(this);
+    ui_ = buildMainLayout(this, pictures);
+    QIcon icon;
+    for (int size : kIconSizes)
+        icon.addPixmap(pictures.take(iconPictureName(size), QSize(size, size)));
+    setWindowIcon(icon);
     editor_ = new ElementEditor(state_, ui_, host_, this);
     FormCreate();
 }

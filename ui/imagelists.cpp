@@ -1,13 +1,18 @@
 #include "imagelists.h"
 
+#include "picturedecoder.h"
+
+QPixmap transparentPicture(QSize size)
+{
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    return picture;
+}
+
 QPixmap loadPicture(const QString& name, QSize size)
 {
     QPixmap picture(QStringLiteral(":/pictures/") + name);
-    if (picture.isNull()) {
-        picture = QPixmap(size);
-        picture.fill(Qt::transparent);
-    }
-    return picture;
+    return picture.isNull() ? transparentPicture(size) : picture;
 }
 
 QPixmap BuildingPictures::at(int index) const
@@ -19,10 +24,18 @@ QPixmap BuildingPictures::at(int index) const
     return decoded_[index];
 }
 
-ImageLists loadImageLists()
+QStringList statusPictureNames()
+{
+    QStringList names;
+    for (int i = 0; i < 4; ++i)
+        names.append(QStringLiteral("status-%1.png").arg(i));
+    return names;
+}
+
+ImageLists loadImageLists(PictureDecoder& pictures)
 {
     ImageLists lists;
-    for (int i = 0; i < 4; ++i)
-        lists.ChangeStatusImage.append(QIcon(loadPicture(QStringLiteral("status-%1.png").arg(i), QSize(16, 16))));
+    for (const QString& name : statusPictureNames())
+        lists.ChangeStatusImage.append(QIcon(pictures.take(name, QSize(16, 16))));
     return lists;
 }

@@ -4,10 +4,14 @@
 #include <QList>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
+
+class PictureDecoder;
 
 // The picture ":/pictures/<name>", or a transparent picture of the given size
 // when the item is missing, so a lost picture never breaks the layout.
 QPixmap loadPicture(const QString& name, QSize size);
+QPixmap transparentPicture(QSize size);
 
 // The 68 building pictures of 73 x 73 (0 and 1 the same). A picture is
 // decoded when it is first shown, which keeps the start-up short.
@@ -28,4 +32,7 @@ struct ImageLists {
     QList<QIcon> ChangeStatusImage;     // green, red, red, blue ball, 16 x 16
 };
 
-ImageLists loadImageLists();
+// The names of the four change status pictures.
+QStringList statusPictureNames();
+// The image lists, the status pictures taken from pictures.
+ImageLists loadImageLists(PictureDecoder& pictures);

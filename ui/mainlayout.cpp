@@ -3,6 +3,7 @@
 #include "modeltree.h"
 #include "numericedit.h"
 #include "picture.h"
+#include "picturedecoder.h"
 #include "shape.h"
 #include "updown.h"
 
@@ -51,14 +52,18 @@ T* named(T* control, const QString& name)
     return control;
 }
 
-Picture* picture(QWidget* parent, const QString& name, QRect geometry, const QString& file)
+Picture* picture(QWidget* parent, const QString& name, QRect geometry)
 {
     auto* image = named(new Picture(parent), name);
     image->setGeometry(geometry);
-    if (!file.isEmpty())
-        image->setPixmap(loadPicture(file, geometry.size()));
     return image;
 }
+
+const QString kNoSelectPicture = QStringLiteral("NoSelectImage.png");
+const QString kBottomBanner = QStringLiteral("Image1.png");
+const QString kBuildingFrame = QStringLiteral("Image2.png");
+const QString kHeaderBanner = QStringLiteral("Image3.png");
+const QString kMarkerPicture = QStringLiteral("marker.png");
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, QRect geometry)
 {
@@ -83,7 +88,7 @@ QLabel* heading(QWidget* panel, const QString& text, int left, int top)
     return label;
 }
 
-RowControls buildRow(const ValueRow& row, QWidget* panel, const QPixmap& markerPicture)
+RowControls buildRow(const ValueRow& row, QWidget* panel)
 {
     const ColumnPlaces& places =
         (row.panel == RowPanel::Panel1 ? kPanel1Columns : kPanel2Columns)[row.column];
@@ -116,7 +121,6 @@ RowControls buildRow(const ValueRow& row, QWidget* panel, const QPixmap& markerP
 
     controls.marker = named(new Picture(panel), nameOf(row.markerName));
     controls.marker->setGeometry(places.marker, top, 25, 25);
-    controls.marker->setPixmap(markerPicture);
     controls.marker->hide();
 
     controls.button = named(new QPushButton(panel), nameOf(row.buttonName));
@@ -146,21 +150,24 @@ QString RowControls::valueText() const
     return edit ? edit->text() : toggle->text();
 }
 
-MainLayout buildMainLayout(QWidget* window)
+QStringList layoutPictureNames()
+{
+    return QStringList{kNoSelectPicture, kBottomBanner, kBuildingFrame, kHeaderBanner, kMarkerPicture}
+           + statusPictureNames();
+}
+
+MainLayout buildMainLayout(QWidget* window, PictureDecoder& pictures)
 {
     MainLayout ui;
-    ui.images = loadImageLists();
 
     // Created in stacking order, lowest first.
-    ui.NoSelectImage = picture(window, QStringLiteral("NoSelectImage"), {363, 156, 478, 298},
-                               QStringLiteral("NoSelectImage.png"));
+    ui.NoSelectImage = picture(window, QStringLiteral("NoSelectImage"), {363, 156, 478, 298});
     ui.Shape1 = line(window, QStringLiteral("Shape1"), {-2, 529, 980, 2});
     ui.Shape2 = line(window, QStringLiteral("Shape2"), {-2, 109, 980, 2});
-    ui.Image1 = picture(window, QStringLiteral("Image1"), {-49, 537, 350, 35}, QStringLiteral("Image1.png"));
+    ui.Image1 = picture(window, QStringLiteral("Image1"), {-49, 537, 350, 35});
     ui.Beenden = button(window, QStringLiteral("Beenden"), QStringLiteral("Beenden"), {617, 538, 327, 33});
     ui.ModellTree = named(new ModelTree(window), QStringLiteral("ModellTree"));
     ui.ModellTree->setGeometry(6, 114, 275, 374);
-    ui.ModellTree->setStatusIcons(ui.images.ChangeStatusImage);
     ui.Speichern = button(window, QStringLiteral("Speichern"), QStringLiteral("Speichern"), {295, 492, 649, 33});
     ui.Speichern->setEnabled(false);
     ui.CompleteReset =
@@ -186,9 +193,8 @@ MainLayout buildMainLayout(QWidget* window)
     ui.Shape3 = line(ui.Panel1, QStringLiteral("Shape3"), {321, -8, 2, 159});
     ui.Shape4 = line(ui.Panel2, QStringLiteral("Shape4"), {320, -11, 2, 236});
 
-    const QPixmap markerPicture = loadPicture(QStringLiteral("marker.png"), QSize(25, 25));
     for (const ValueRow& row : valueRows())
-        ui.rows.append(buildRow(row, row.panel == RowPanel::Panel1 ? ui.Panel1 : ui.Panel2, markerPicture));
+        ui.rows.append(buildRow(row, row.panel == RowPanel::Panel1 ? ui.Panel1 : ui.Panel2));
     for (const RowControls& controls : ui.rows) {
         if (nameOf(controls.row->editName) == QStringLiteral("BaukostenEdit")) {
             QPalette palette = controls.edit->palette();
@@ -212,9 +218,20 @@ MainLayout buildMainLayout(QWidget* window)
     QPalette white = ui.ObjektnameLabel->palette();
     white.setColor(QPalette::Window, Qt::white);
     ui.ObjektnameLabel->setPalette(white);
-    ui.Image2 = picture(header, QStringLiteral("Image2"), {426, 7, 93, 93}, QStringLiteral("Image2.png"));
-    ui.BuildingImage = picture(header, QStringLiteral("BuildingImage"), {436, 17, 73, 73}, QString());
-    ui.Image3 = picture(header, QStringLiteral("Image3"), {6, 7, 329, 93}, QStringLiteral("Image3.png"));
+    ui.Image2 = picture(header, QStringLiteral("Image2"), {426, 7, 93, 93});
+    ui.BuildingImage = picture(header, QStringLiteral("BuildingImage"), {436, 17, 73, 73});
+    ui.Image3 = picture(header, QStringLiteral("Image3"), {6, 7, 329, 93});
+
+    // The pictures last: they are decoded meanwhile.
+    ui.NoSelectImage->setPixmap(pictures.take(kNoSelectPicture, ui.NoSelectImage->size()));
+    ui.Image1->setPixmap(pictures.take(kBottomBanner, ui.Image1->size()));
+    ui.Image2->setPixmap(pictures.take(kBuildingFrame, ui.Image2->size()));
+    ui.Image3->setPixmap(pictures.take(kHeaderBanner, ui.Image3->size()));
+    const QPixmap marker = pictures.take(kMarkerPicture, QSize(25, 25));
+    for (const RowControls& controls : ui.rows)
+        controls.marker->setPixmap(marker);
+    ui.images = loadImageLists(pictures);
+    ui.ModellTree->setStatusIcons(ui.images.ChangeStatusImage);
 
     // The element reset lies over the bottom band of Panel2 and must stay clickable there.
     ui.SingleElementReset->stackUnder(header);

@@ -7,6 +7,7 @@
 
 class ModelTree;
 class NumericEdit;
+class PictureDecoder;
 class Picture;
 class QLabel;
 class QPushButton;
@@ -59,5 +60,8 @@ struct MainLayout {
     ImageLists images;
 };
 
-// Builds the whole window body into window (the client area, 949 x 579).
-MainLayout buildMainLayout(QWidget* window);
+// The pictures the layout shows from the start, to be decoded beforehand.
+QStringList layoutPictureNames();
+// Builds the whole window body into window (the client area, 949 x 579),
+// with pictures decoding the names of layoutPictureNames().
+MainLayout buildMainLayout(QWidget* window, PictureDecoder& pictures);
