@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "elementeditor.h"
+#include "fontwarmup.h"
 #include "host.h"
 #include "modeltree.h"
 #include "picturedecoder.h"
@@ -31,33 +32,38 @@ QStringList windowPictureNames()
 
 TMain::TMain(Host& host, QWidget* parent) : QWidget(parent), host_(host)
 {
+    // The font list and the pictures are read on other threads meanwhile.
+    FontDatabaseWarmUp fonts;
     PictureDecoder pictures(windowPictureNames());
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("MAV Edit"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(949, 579);
-    applyFonts(QStringLiteral("Formal436 BT"), 10);
 
-    ui_ = buildMainLayout(this, pictures);
-    QIcon icon;
-    for (int size : kIconSizes)
-        icon.addPixmap(pictures.take(iconPictureName(size), QSize(size, size)));
-    setWindowIcon(icon);
-    editor_ = new ElementEditor(state_, ui_, host_, this);
-    FormCreate();
-}
-
-TMain::~TMain() = default;
-
-void TMain::FormCreate()
-{
+    // The checks come first: they need no control, may end the program, and
+    // choose the font the controls are then created with.
     const StartupResult result = ::FormCreate(host_, state_);
     if (result.endProcess) {
         endRequested_ = true;
         return;
     }
+    // Set before the controls exist, which then inherit it rather than being told of a change.
+    setFont(QFont(result.font.family, result.font.pointSize));
+    ui_ = buildMainLayout(this, pictures);
     applyFonts(result.font.family, result.font.pointSize);
+    QIcon icon;
+    for (int size : kIconSizes)
+        icon.addPixmap(pictures.picture(iconPictureName(size), QSize(size, size)));
+    setWindowIcon(icon);
+    editor_ = new ElementEditor(state_, ui_, host_, this);
+    finishStartup(result);
+}
+
+TMain::~TMain() = default;
+
+void TMain::finishStartup(const StartupResult& result)
+{
     // The window opens with no element shown, whatever follows.
     ui_.Panel1->hide();
     ui_.Panel2->hide();

@@ -7,6 +7,7 @@
 
 class ElementEditor;
 class Host;
+struct StartupResult;
 
 // The program's one window. Creating it runs the start-up sequence; when a
 // start-up check ends the program, endRequested() is true and the window must
@@ -27,7 +28,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormCreate();
+    // What the window does with the start-up's outcome: an incomplete
+    // start-up is shown in the header, otherwise the tree is built.
+    void finishStartup(const StartupResult& result);
     void applyFonts(const QString& family, int pointSize);
 
     Host& host_;

@@ -36,6 +36,6 @@ ImageLists loadImageLists(PictureDecoder& pictures)
 {
     ImageLists lists;
     for (const QString& name : statusPictureNames())
-        lists.ChangeStatusImage.append(QIcon(pictures.take(name, QSize(16, 16))));
+        lists.ChangeStatusImage.append(QIcon(pictures.picture(name, QSize(16, 16))));
     return lists;
 }

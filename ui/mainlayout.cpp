@@ -223,11 +223,11 @@ MainLayout buildMainLayout(QWidget* window, PictureDecoder& pictures)
     ui.Image3 = picture(header, QStringLiteral("Image3"), {6, 7, 329, 93});
 
     // The pictures last: they are decoded meanwhile.
-    ui.NoSelectImage->setPixmap(pictures.take(kNoSelectPicture, ui.NoSelectImage->size()));
-    ui.Image1->setPixmap(pictures.take(kBottomBanner, ui.Image1->size()));
-    ui.Image2->setPixmap(pictures.take(kBuildingFrame, ui.Image2->size()));
-    ui.Image3->setPixmap(pictures.take(kHeaderBanner, ui.Image3->size()));
-    const QPixmap marker = pictures.take(kMarkerPicture, QSize(25, 25));
+    ui.NoSelectImage->setPixmap(pictures.picture(kNoSelectPicture, ui.NoSelectImage->size()));
+    ui.Image1->setPixmap(pictures.picture(kBottomBanner, ui.Image1->size()));
+    ui.Image2->setPixmap(pictures.picture(kBuildingFrame, ui.Image2->size()));
+    ui.Image3->setPixmap(pictures.picture(kHeaderBanner, ui.Image3->size()));
+    const QPixmap marker = pictures.picture(kMarkerPicture, QSize(25, 25));
     for (const RowControls& controls : ui.rows)
         controls.marker->setPixmap(marker);
     ui.images = loadImageLists(pictures);

@@ -19,8 +19,8 @@ public:
     PictureDecoder& operator=(const PictureDecoder&) = delete;
 
     // The picture, waiting for the decoding if need be; a transparent picture
-    // of the given size when it is missing or was not asked for.
-    QPixmap take(const QString& name, QSize size);
+    // of the given size when it is missing or was not among the names.
+    QPixmap picture(const QString& name, QSize size);
 
 private:
     std::future<QHash<QString, QImage>> pending_;
