@@ -2,6 +2,16 @@
 
 #include "picturedecoder.h"
 
+#include <QImageReader>
+
+QImage decodePicture(const QString& name)
+{
+    // Naming the format spares Qt loading every image plugin to ask it.
+    QImageReader reader(QStringLiteral(":/pictures/") + name, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QPixmap transparentPicture(QSize size)
 {
     QPixmap picture(size);
@@ -11,8 +21,8 @@ QPixmap transparentPicture(QSize size)
 
 QPixmap loadPicture(const QString& name, QSize size)
 {
-    QPixmap picture(QStringLiteral(":/pictures/") + name);
-    return picture.isNull() ? transparentPicture(size) : picture;
+    const QImage image = decodePicture(name);
+    return image.isNull() ? transparentPicture(size) : QPixmap::fromImage(image);
 }
 
 QPixmap BuildingPictures::at(int index) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QList>
 #include <QPixmap>
 #include <QString>
@@ -8,6 +9,8 @@
 
 class PictureDecoder;
 
+// The PNG picture ":/pictures/<name>"; a null image when it is missing or damaged.
+QImage decodePicture(const QString& name);
 // The picture ":/pictures/<name>", or a transparent picture of the given size
 // when the item is missing, so a lost picture never breaks the layout.
 QPixmap loadPicture(const QString& name, QSize size);

@@ -8,7 +8,7 @@ QHash<QString, QImage> decodeAll(const QStringList& names)
 {
     QHash<QString, QImage> decoded;
     for (const QString& name : names) {
-        QImage image(QStringLiteral(":/pictures/") + name);
+        const QImage image = decodePicture(name);
         if (!image.isNull())  // the pixmap format, so no conversion is left to the GUI thread
             decoded.insert(name, image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
