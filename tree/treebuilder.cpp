@@ -40,11 +40,16 @@ void setError(QString* error, const QString& text)
         *error = text;
 }
 
-// Builds the nodes of the caption lines without touching the tree. Returns the
-// top-level nodes, or nothing when a line skips a level.
-std::optional<QList<QTreeWidgetItem*>> makeNodes(const QList<NodeLine>& lines, QString* error)
-{
+// The nodes of the caption lines, built without touching the tree.
+struct Nodes {
     QList<QTreeWidgetItem*> topLevel;
+    QList<QTreeWidgetItem*> inLineOrder;  // the tree's order from top to bottom
+};
+
+// Returns the nodes, or nothing when a line skips a level.
+std::optional<Nodes> makeNodes(const QList<NodeLine>& lines, QString* error)
+{
+    Nodes nodes;
     // Owns the top-level nodes (and so all nodes) until they go into the tree.
     std::vector<std::unique_ptr<QTreeWidgetItem>> owned;
     QHash<const QTreeWidgetItem*, int> lineLevel;
@@ -79,18 +84,19 @@ std::optional<QList<QTreeWidgetItem*>> makeNodes(const QList<NodeLine>& lines, Q
         }
         auto* node = new QTreeWidgetItem(QStringList{line.caption});
         lineLevel.insert(node, line.level);
+        nodes.inLineOrder.append(node);
         if (parent) {
             parent->addChild(node);
         } else {
             owned.emplace_back(node);
-            topLevel.append(node);
+            nodes.topLevel.append(node);
         }
         previous = node;
         previousLevel = line.level;
     }
     for (auto& node : owned)
         node.release();
-    return topLevel;
+    return nodes;
 }
 
 }  // namespace
@@ -108,20 +114,19 @@ bool BuildModelTree(ModelTree& tree, const LineList& nodeTree, const LineList& t
     for (const QString& line : nodeTree.lines())
         lines.append(splitIndentation(line));
 
-    std::optional<QList<QTreeWidgetItem*>> topLevel = makeNodes(lines, error);
-    if (!topLevel)
+    const std::optional<Nodes> nodes = makeNodes(lines, error);
+    if (!nodes)
         return false;
-
-    tree.clear();
-    tree.addTopLevelItems(*topLevel);
-    tree.collapseAll();
-
-    const QList<QTreeWidgetItem*> nodes = tree.nodesInOrder();
-    for (int position = 0; position < nodes.size(); ++position) {
-        QTreeWidgetItem* node = nodes.at(position);
+    // Marked before they join the tree, which then has no change to announce per node.
+    for (int position = 0; position < nodes->inLineOrder.size(); ++position) {
+        QTreeWidgetItem* node = nodes->inLineOrder.at(position);
         tree.setPicture(node, wholeNumber(NodeStatusList.value(position)).value_or(-1));
         tree.setStatus(node, wholeNumber(treeStatus.value(position)).value_or(0));
     }
+
+    tree.clear();
+    tree.addTopLevelItems(nodes->topLevel);
+    tree.collapseAll();
     return true;
 }
 
