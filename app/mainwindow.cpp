@@ -51,7 +51,7 @@ TMain::TMain(Host& host, QWidget* parent) : QWidget(parent), host_(host)
     // Set before the controls exist, which then inherit it rather than being told of a change.
     setFont(QFont(result.font.family, result.font.pointSize));
     ui_ = buildMainLayout(this, pictures);
-    applyFonts(result.font.family, result.font.pointSize);
+    applyControlFonts(result.font.family);
     QIcon icon;
     for (int size : kIconSizes)
         icon.addPixmap(pictures.picture(iconPictureName(size), QSize(size, size)));
@@ -85,15 +85,12 @@ void TMain::finishStartup(const StartupResult& result)
         editor_->SelectFirstNode();
 }
 
-void TMain::applyFonts(const QString& family, int pointSize)
+void TMain::applyControlFonts(const QString& family)
 {
-    setFont(QFont(family, pointSize));
-    if (ui_.ModellTree) {
-        ui_.ModellTree->setFont(QFont(family, 11));
-        QFont header(family, 12);
-        header.setBold(true);
-        ui_.ObjektnameLabel->setFont(header);
-    }
+    ui_.ModellTree->setFont(QFont(family, 11));
+    QFont header(family, 12);
+    header.setBold(true);
+    ui_.ObjektnameLabel->setFont(header);
 }
 
 void TMain::showEvent(QShowEvent* event)

@@ -31,7 +31,8 @@ private:
     // What the window does with the start-up's outcome: an incomplete
     // start-up is shown in the header, otherwise the tree is built.
     void finishStartup(const StartupResult& result);
-    void applyFonts(const QString& family, int pointSize);
+    // The tree's and the header label's own sizes of the chosen family.
+    void applyControlFonts(const QString& family);
 
     Host& host_;
     EditorState state_;
